@@ -1,0 +1,5 @@
+# Cross-compiles for 32-bit Windows with Debian's mingw-w64 (win32 threads).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86)
+set(QUORRITH_MINGW_PREFIX i686-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-common.cmake)
