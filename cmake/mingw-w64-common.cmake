@@ -1,5 +1,7 @@
-set(CMAKE_C_COMPILER ${QUORRITH_MINGW_PREFIX}-gcc)
-set(CMAKE_CXX_COMPILER ${QUORRITH_MINGW_PREFIX}-g++)
+# The posix-threads flavour: GoogleTest needs std::mutex, which the win32
+# flavour of GCC 12 lacks. Everything is linked statically either way.
+set(CMAKE_C_COMPILER ${QUORRITH_MINGW_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${QUORRITH_MINGW_PREFIX}-g++-posix)
 set(CMAKE_RC_COMPILER ${QUORRITH_MINGW_PREFIX}-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/${QUORRITH_MINGW_PREFIX})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

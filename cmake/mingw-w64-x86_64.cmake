@@ -1,4 +1,4 @@
-# Cross-compiles for 64-bit Windows with Debian's mingw-w64 (win32 threads).
+# Cross-compiles for 64-bit Windows with Debian's mingw-w64.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(QUORRITH_MINGW_PREFIX x86_64-w64-mingw32)
