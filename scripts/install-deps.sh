@@ -7,7 +7,7 @@ PACKAGES=(
   cmake make g++ libgtest-dev libbenchmark-dev
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64-x86-64
   wine wine64 xvfb xdotool imagemagick x11-utils
-  locales fonts-wqy-microhei python3 util-linux
+  locales fonts-wqy-microhei fonts-wine python3 util-linux
 )
 
 missing=()
