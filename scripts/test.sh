@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds for the Linux host (plain and with
+# AddressSanitizer + UndefinedBehaviorSanitizer) and for 64-bit Windows, and
+# runs every test: the host ones with ctest, the Windows ones under Wine with
+# code page 936, in a private X display, as an unprivileged user.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+ROOT="$PWD"
+JOBS="$(nproc)"
+started=$SECONDS
+
+bash scripts/install-deps.sh
+
+configure_and_build() {  # folder, cmake arguments...
+  local folder="$1"
+  shift
+  cmake -S "$ROOT" -B "$folder" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >"$folder.configure.log" 2>&1 \
+    || { cat "$folder.configure.log"; return 1; }
+  cmake --build "$folder" -j "$JOBS" >"$folder.build.log" 2>&1 \
+    || { grep -E 'error|Error' "$folder.build.log" | head -40; return 1; }
+}
+
+mkdir -p build
+echo "== host build and tests"
+configure_and_build build/host
+ctest --test-dir build/host --output-on-failure
+
+echo "== host tests with AddressSanitizer and UndefinedBehaviorSanitizer"
+configure_and_build build/host-sanitized -DQUORRITH_SANITIZE=ON
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build/host-sanitized --output-on-failure
+
+echo "== Windows x86-64 build"
+configure_and_build build/win64 -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake"
+
+echo "== Windows tests under Wine"
+bash scripts/run-windows-tests.sh build/win64
+
+echo "== all tests passed in $((SECONDS - started)) s"
