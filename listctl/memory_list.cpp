@@ -80,12 +80,13 @@ std::vector<int> SelectedRows() {
 void SelectRow(int row) {
     MemoryRow* r = RowAt(row);
     if (r == nullptr) return;
-    for (MemoryRow& other : gList.rows) {
-        if (gList.singleSelection) other.selected = false;
-        other.focused = false;
+    if (gList.singleSelection) {
+        for (MemoryRow& other : gList.rows) other.selected = false;
     }
+    if (MemoryRow* previous = RowAt(gList.focusedRow)) previous->focused = false;
     r->selected = true;
     r->focused = true;
+    gList.focusedRow = row;
 }
 
 void DeselectRow(int row) {

@@ -21,6 +21,7 @@ struct MemoryList {
     // Like LVS_SINGLESEL: SelectRow drops every other selection. Tests that
     // need several selected rows switch this off.
     bool singleSelection = true;
+    int focusedRow = -1;  // where SelectRow last put the focus
     int focusListCalls = 0;
     int stateWrites = 0;
 };
