@@ -21,6 +21,9 @@ if(WIN32)
   target_link_options(quorrith_options INTERFACE
     -static -static-libgcc -static-libstdc++
     -Wl,--dynamicbase -Wl,--nxcompat)
+  # Only what is used of the static runtime goes into the executables.
+  target_compile_options(quorrith_options INTERFACE -ffunction-sections -fdata-sections)
+  target_link_options(quorrith_options INTERFACE -Wl,--gc-sections)
   if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     target_link_options(quorrith_options INTERFACE -Wl,--high-entropy-va)
   endif()

@@ -40,12 +40,23 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
     return true;
 }
 
+// Decimal digits of a number, without pulling a formatted-print engine into
+// the executable.
+std::wstring Digits(unsigned long value) {
+    std::wstring digits;
+    do {
+        digits.insert(digits.begin(), static_cast<wchar_t>(L'0' + value % 10));
+        value /= 10;
+    } while (value != 0);
+    return digits;
+}
+
 // Creates a fresh temporary file beside `target`, writes and flushes the bytes.
 // Returns its name, or an empty string (with nothing left behind) on failure.
 std::wstring WriteTemporaryBeside(const std::wstring& target, std::string_view bytes) {
-    const std::wstring stem = target + L".~" + std::to_wstring(GetCurrentProcessId()) + L"-";
+    const std::wstring stem = target + L".~" + Digits(GetCurrentProcessId()) + L"-";
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::wstring name = stem + std::to_wstring(attempt) + L".tmp";
+        const std::wstring name = stem + Digits(static_cast<unsigned long>(attempt)) + L".tmp";
         FileHandle file(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.valid()) {
