@@ -60,11 +60,25 @@ fi
   trap wine_session_stop EXIT
   # A spare drive letter whose root is a folder of our own.
   ln -sfn "$QUORRITH_DRIVE_FOLDER" "$WINEPREFIX/dosdevices/q:"
+  # The usual 96 DPI, whatever an interrupted earlier run left behind.
+  wine reg delete "HKCU\\Control Panel\\Desktop" /v LogPixels /f >/dev/null 2>&1 || true
+  wineserver -w
   ctest --test-dir "$2" --output-on-failure --timeout 900
+
+  # Once more at 150 % display scale (144 DPI): the layout scales with it.
+  wine reg add "HKCU\\Control Panel\\Desktop" /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+  wineserver -w
+  QUORRITH_EXPECT_DPI=144 QUORRITH_SCREENSHOT="${QUORRITH_SCREENSHOT%.bmp}-144dpi.bmp" \
+    QUORRITH_EXE="$2/ui/Quorrith.exe" \
+    wine "$2/tests/windows/e2e_tests.exe" --gtest_filter="ScaledDisplay.*" --gtest_brief=1
+  wine reg delete "HKCU\\Control Panel\\Desktop" /v LogPixels /f >/dev/null 2>&1 || true
+  wineserver -w
 ' bash "$ROOT" "$BUILD"
 
-# The start-up screenshot, for the README.
-if [[ -s "$FIXTURES/shots/startup.bmp" ]] && command -v convert >/dev/null; then
-  convert "$FIXTURES/shots/startup.bmp" -strip "$ROOT/docs/window-startup.png"
-  echo "screenshot: docs/window-startup.png"
-fi
+# The start-up screenshots, for the README.
+for shot in startup startup-144dpi; do
+  if [[ -s "$FIXTURES/shots/$shot.bmp" ]] && command -v convert >/dev/null; then
+    convert "$FIXTURES/shots/$shot.bmp" -strip "$ROOT/docs/window-$shot.png"
+    echo "screenshot: docs/window-$shot.png"
+  fi
+done

@@ -25,6 +25,30 @@ inline const std::string kSuccessText =
 inline const std::string kFailureText =
     "\xCE\xC4\xBC\xFE\xC9\xFA\xB3\xC9\xCA\xA7\xB0\xDC\xA3\xAC\xC7\xEB\xC1\xAA\xCF\xB5\xD7\xF7\xD5\xDF";  // 文件生成失败，请联系作者
 
+// Where the controls sit in the client area at 96 DPI, with their texts (GBK).
+struct ExpectedControl {
+    int id;
+    RECT rect;
+    std::string text;
+};
+
+inline const ExpectedControl kExpectedControls[] = {
+    {kIdRadioNotification, {121, 122, 209, 146}, "\xCD\xA8\xD6\xAA\xD6\xD0\xD0\xC4\xB0\xE6"},  // 通知中心版
+    {kIdRadioTapBattery, {121, 155, 209, 179}, "\xB5\xE3\xBB\xF7\xB5\xE7\xB3\xD8\xB0\xE6"},    // 点击电池版
+    {kIdMoveUp, {121, 21, 193, 45}, "\xC9\xCF\xD2\xC6"},                                       // 上移
+    {kIdMoveDown, {121, 72, 193, 96}, "\xCF\xC2\xD2\xC6"},                                     // 下移
+    {kIdGenerate, {121, 193, 193, 217}, "\xC9\xFA\xB3\xC9plist"},                              // 生成plist
+    {kIdCreditLabel, {120, 247, 204, 271}, ""},
+    {kIdToggleList, {8, 8, 103, 289}, ""},
+};
+
+inline RECT ClientRectOf(HWND window, HWND control) {
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
 // The document for rows given as (catalogue index, tick).
 inline std::string ExpectedDocument(const std::vector<std::pair<int, bool>>& rows) {
     std::string document = test::ExpectedHeader();

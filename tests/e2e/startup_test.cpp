@@ -10,46 +10,10 @@ namespace {
 
 using StartUp = E2ETest;
 
-RECT ClientRectOf(HWND window, HWND control) {
-    RECT rect;
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 std::wstring TextOf(HWND window) {
     wchar_t buffer[256] = {};
     SendMessageW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(buffer));
     return buffer;
-}
-
-// Saves the window as it is on screen, as a 24-bit BMP, for the README.
-void SaveScreenshot(HWND window, const std::wstring& path) {
-    RECT rect;
-    GetWindowRect(window, &rect);
-    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-    GdiFlush();
-    const DWORD imageSize = static_cast<DWORD>(((width * 3 + 3) & ~3) * height);
-    BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + imageSize),
-                          0, 0, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER))};
-    HANDLE out = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    WriteFile(out, &file, sizeof file, &written, nullptr);
-    WriteFile(out, &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr);
-    WriteFile(out, bits, imageSize, &written, nullptr);
-    CloseHandle(out);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
 }
 
 TEST_F(StartUp, ListShowsTheSixteenTogglesTickedAndNothingSelected) {
@@ -86,20 +50,7 @@ TEST_F(StartUp, WindowHasItsCaptionSizeAndPlace) {
 }
 
 TEST_F(StartUp, ControlsSitAtTheirPlacesWithTheirTexts) {
-    const struct {
-        int id;
-        RECT rect;
-        std::string text;
-    } controls[] = {
-        {kIdRadioNotification, {121, 122, 209, 146}, "\xCD\xA8\xD6\xAA\xD6\xD0\xD0\xC4\xB0\xE6"},  // 通知中心版
-        {kIdRadioTapBattery, {121, 155, 209, 179}, "\xB5\xE3\xBB\xF7\xB5\xE7\xB3\xD8\xB0\xE6"},    // 点击电池版
-        {kIdMoveUp, {121, 21, 193, 45}, "\xC9\xCF\xD2\xC6"},                                       // 上移
-        {kIdMoveDown, {121, 72, 193, 96}, "\xCF\xC2\xD2\xC6"},                                     // 下移
-        {kIdGenerate, {121, 193, 193, 217}, "\xC9\xFA\xB3\xC9plist"},                              // 生成plist
-        {kIdCreditLabel, {120, 247, 204, 271}, ""},
-        {kIdToggleList, {8, 8, 103, 289}, ""},
-    };
-    for (const auto& c : controls) {
+    for (const auto& c : kExpectedControls) {
         SCOPED_TRACE(c.id);
         const RECT rect = ClientRectOf(app().window(), control(c.id));
         EXPECT_EQ(rect.left, c.rect.left);
