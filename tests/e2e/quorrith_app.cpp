@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "tests/windows/test_folder.h"
 #include "ui/control_ids.h"
 
 namespace quorrith::e2e {
@@ -119,13 +120,6 @@ std::wstring Wide(const std::string& gbk) {
     return wide;
 }
 
-std::string Utf8(const std::wstring& wide) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), text.data(), size, nullptr, nullptr);
-    return text;
-}
-
 QuorrithApp::QuorrithApp(const std::wstring& folder) : folder_(folder) {
     const std::wstring exe = L"\\\\?\\" + folder + L"\\Quorrith.exe";
     if (!CopyFileW(ProgramPath().c_str(), exe.c_str(), FALSE)) throw std::runtime_error("cannot copy the program: error " + std::to_string(GetLastError()));
@@ -134,7 +128,7 @@ QuorrithApp::QuorrithApp(const std::wstring& folder) : folder_(folder) {
     startup.cb = sizeof startup;
     if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process_)) {
-        throw std::runtime_error("cannot start the program: error " + std::to_string(GetLastError()) + " for " + Utf8(exe));
+        throw std::runtime_error("cannot start the program: error " + std::to_string(GetLastError()) + " for " + test::Utf8(exe));
     }
     WaitForInputIdle(process_.hProcess, 10000);
     WaitUntil([&] { return (window_ = FindTopLevel(process_.dwProcessId, kMainWindowClass)) != nullptr; }, 10000);

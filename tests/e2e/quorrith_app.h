@@ -71,7 +71,6 @@ private:
 std::wstring ProgramPath();
 // Text in code page 936, widened for comparison with what the window shows.
 std::wstring Wide(const std::string& gbk);
-std::string Utf8(const std::wstring& wide);
 // Saves the window as it is on screen, as a 24-bit BMP.
 void SaveScreenshot(HWND window, const std::wstring& path);
 
