@@ -3,11 +3,12 @@
 # that only root can make (one the test user may not write to, a full file
 # system), then runs the tests as the unprivileged user 'nobody', so that
 # read-only files and folders behave as they do on Windows.
-#   usage: scripts/run-windows-tests.sh BUILD_FOLDER
+#   usage: scripts/run-windows-tests.sh BUILD_FOLDER [CTEST_ARGUMENTS...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT="$PWD"
 BUILD="$(cd "$1" && pwd)"
+shift
 
 FIXTURES="$(mktemp -d /tmp/quorrith-fixtures.XXXXXX)"
 chmod 755 "$FIXTURES"
@@ -63,7 +64,7 @@ fi
   # The usual 96 DPI, whatever an interrupted earlier run left behind.
   wine reg delete "HKCU\\Control Panel\\Desktop" /v LogPixels /f >/dev/null 2>&1 || true
   wineserver -w
-  ctest --test-dir "$2" --output-on-failure --timeout 900
+  ctest --test-dir "$2" --output-on-failure --timeout 900 "${@:3}"
 
   # Once more at 150 % display scale (144 DPI): the layout scales with it.
   wine reg add "HKCU\\Control Panel\\Desktop" /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
@@ -73,7 +74,7 @@ fi
     wine "$2/tests/windows/e2e_tests.exe" --gtest_filter="ScaledDisplay.*" --gtest_brief=1
   wine reg delete "HKCU\\Control Panel\\Desktop" /v LogPixels /f >/dev/null 2>&1 || true
   wineserver -w
-' bash "$ROOT" "$BUILD"
+' bash "$ROOT" "$BUILD" "$@"
 
 # The start-up screenshots, for the README.
 for shot in startup startup-144dpi; do
