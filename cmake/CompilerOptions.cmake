@@ -22,7 +22,8 @@ if(WIN32)
     -static -static-libgcc -static-libstdc++
     -Wl,--dynamicbase -Wl,--nxcompat)
   # Only what is used of the static runtime goes into the executables.
-  target_compile_options(quorrith_options INTERFACE -ffunction-sections -fdata-sections)
+  target_compile_options(quorrith_options INTERFACE -ffunction-sections -fdata-sections
+    "SHELL:-include ${CMAKE_CURRENT_LIST_DIR}/inline_std_templates.h")
   target_link_options(quorrith_options INTERFACE -Wl,--gc-sections)
   if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     target_link_options(quorrith_options INTERFACE -Wl,--high-entropy-va)
