@@ -260,6 +260,13 @@ void QuorrithApp::ClickRowCheckBox(int row) {
     ClickAt({(bounds.left + label.left) / 2, (label.top + label.bottom) / 2});
 }
 
+void QuorrithApp::SendDpiChanged(UINT dpi, const RECT& suggested) {
+    RemoteBuffer buffer(process_.hProcess, sizeof(RECT));
+    buffer.Write(0, &suggested, sizeof suggested);
+    SendMessageW(window_, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(buffer.at(0)));
+    Settle();
+}
+
 HWND QuorrithApp::FindMessageBox() const { return FindTopLevel(process_.dwProcessId, L"#32770"); }
 
 bool QuorrithApp::HasMessageBox() const { return FindMessageBox() != nullptr; }

@@ -50,6 +50,10 @@ public:
     void ClickRowLabel(int row);
     void ClickRowCheckBox(int row);
 
+    // Tells the window, as the system does when it is moved to a monitor of
+    // another scale, that its DPI is now `dpi` and where it should go.
+    void SendDpiChanged(UINT dpi, const RECT& suggested);
+
     // Waits for the program's message box; nullopt when none came in time.
     std::optional<MessageBoxSeen> WaitForMessageBox(DWORD timeoutMs = 5000);
     // Clicks the OK button of the open message box and waits until it is gone.

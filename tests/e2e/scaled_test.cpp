@@ -43,5 +43,46 @@ TEST(ScaledDisplay, LayoutIsScaledToTheDpi) {
     EXPECT_EQ(test::ReadBytes(folder / kNotificationFile), StartUpDocument());
 }
 
+using MonitorScale = E2ETest;
+
+TEST_F(MonitorScale, FollowsAMoveToAMonitorOfAnotherScale) {
+    const auto scaled = [](int pixels) { return MulDiv(pixels, 144, 96); };
+    RECT before;
+    GetWindowRect(app().window(), &before);
+    // The rows are as tall as the list's font, so their height shows which
+    // font the list has (a font handle cannot be asked for across processes).
+    const auto rowHeight = [this] {
+        const RECT row = app().RowRect(0, LVIR_BOUNDS);
+        return row.bottom - row.top;
+    };
+    const int rowHeightAt96 = rowHeight();
+
+    const RECT suggested{before.left + 20, before.top + 10, before.left + 20 + scaled(217),
+                         before.top + 10 + scaled(326)};
+    app().SendDpiChanged(144, suggested);
+    RECT after;
+    GetWindowRect(app().window(), &after);
+    EXPECT_TRUE(EqualRect(&after, &suggested)) << "the window takes the suggested rectangle";
+    for (const auto& c : kExpectedControls) {
+        SCOPED_TRACE(c.id);
+        const RECT rect = ClientRectOf(app().window(), control(c.id));
+        EXPECT_EQ(rect.left, scaled(c.rect.left));
+        EXPECT_EQ(rect.top, scaled(c.rect.top));
+        EXPECT_EQ(rect.right - rect.left, scaled(c.rect.right - c.rect.left));
+        EXPECT_EQ(rect.bottom - rect.top, scaled(c.rect.bottom - c.rect.top));
+    }
+    EXPECT_EQ(SendMessageW(control(kIdToggleList), LVM_GETCOLUMNWIDTH, 0, 0), scaled(70));
+    EXPECT_GE(rowHeight(), rowHeightAt96 * 5 / 4) << "a font made for the new scale";
+
+    app().SendDpiChanged(96, before);
+    GetWindowRect(app().window(), &after);
+    EXPECT_TRUE(EqualRect(&after, &before));
+    for (const auto& c : kExpectedControls) {
+        const RECT rect = ClientRectOf(app().window(), control(c.id));
+        EXPECT_TRUE(EqualRect(&rect, &c.rect)) << "control " << c.id << " back at its place";
+    }
+    EXPECT_EQ(rowHeight(), rowHeightAt96) << "back to the default GUI font";
+}
+
 }  // namespace
 }  // namespace quorrith::e2e
