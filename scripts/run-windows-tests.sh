@@ -66,6 +66,12 @@ fi
   wineserver -w
   ctest --test-dir "$2" --output-on-failure --timeout 900 "${@:3}"
 
+  # The window and its files again on a Western system (code page 1252):
+  # the Chinese texts must come out the same.
+  LANG=C.UTF-8 LC_ALL=C.UTF-8 QUORRITH_EXPECT_ACP=1252 QUORRITH_EXE="$2/ui/Quorrith.exe" \
+    wine "$2/tests/windows/e2e_tests.exe" --gtest_brief=1 \
+    --gtest_filter="DisplayLanguage.*:StartUp.*:Generate.*:Moves.*:GenerateElsewhere.*"
+
   # Once more at 150 % display scale (144 DPI): the layout scales with it.
   wine reg add "HKCU\\Control Panel\\Desktop" /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
   wineserver -w

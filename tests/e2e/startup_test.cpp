@@ -107,3 +107,17 @@ TEST_F(StartUp, DraggingTheCornerDoesNotResize) {
 
 }  // namespace
 }  // namespace quorrith::e2e
+
+namespace quorrith::e2e {
+namespace {
+
+// The test script also runs the suite with a Western code page, where the
+// program must still show and write exactly the same texts.
+TEST(DisplayLanguage, AnsiCodePageIsTheOneThisRunIsFor) {
+    const std::wstring expected = test::EnvironmentValue(L"QUORRITH_EXPECT_ACP");
+    if (expected.empty()) GTEST_SKIP() << "QUORRITH_EXPECT_ACP is set only for runs in another language";
+    EXPECT_EQ(GetACP(), static_cast<UINT>(_wtoi(expected.c_str())));
+}
+
+}  // namespace
+}  // namespace quorrith::e2e
