@@ -9,6 +9,18 @@ namespace quorrith {
 
 namespace {
 
+// Writes all `count` units, however many each call takes.
+template <typename Unit, typename Write>
+bool WriteWhole(const Unit* next, DWORD count, Write write) {
+    while (count > 0) {
+        DWORD written = 0;
+        if (!write(next, count, &written) || written == 0) return false;
+        next += written;
+        count -= written;
+    }
+    return true;
+}
+
 bool WriteTo(DWORD which, std::string_view utf8) {
     if (utf8.empty()) return true;
     const HANDLE handle = GetStdHandle(which);
@@ -17,27 +29,16 @@ bool WriteTo(DWORD which, std::string_view utf8) {
     DWORD mode = 0;
     if (GetConsoleMode(handle, &mode)) {
         const std::wstring wide = WideFromUtf8(utf8);
-        const wchar_t* next = wide.data();
-        DWORD left = static_cast<DWORD>(wide.size());
-        while (left > 0) {
-            DWORD written = 0;
-            if (!WriteConsoleW(handle, next, left, &written, nullptr) || written == 0) return false;
-            next += written;
-            left -= written;
-        }
-        return true;
+        return WriteWhole(wide.data(), static_cast<DWORD>(wide.size()),
+                          [handle](const wchar_t* text, DWORD count, DWORD* written) {
+                              return WriteConsoleW(handle, text, count, written, nullptr) != 0;
+                          });
     }
-
     // A pipe or a file: UTF-8 bytes exactly, without text-mode line ends.
-    const char* next = utf8.data();
-    DWORD left = static_cast<DWORD>(utf8.size());
-    while (left > 0) {
-        DWORD written = 0;
-        if (!WriteFile(handle, next, left, &written, nullptr) || written == 0) return false;
-        next += written;
-        left -= written;
-    }
-    return true;
+    return WriteWhole(utf8.data(), static_cast<DWORD>(utf8.size()),
+                      [handle](const char* bytes, DWORD count, DWORD* written) {
+                          return WriteFile(handle, bytes, count, written, nullptr) != 0;
+                      });
 }
 
 }  // namespace

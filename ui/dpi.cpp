@@ -1,15 +1,10 @@
 #include "ui/dpi.h"
 
+#include "ui/system_function.h"
+
 namespace quorrith {
 
 namespace {
-
-// Looked up at run time, so the program still starts on systems that
-// predate per-monitor DPI.
-template <typename Function>
-Function User32Function(const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
-}
 
 UINT ScreenDpi() {
     HDC screen = GetDC(nullptr);
@@ -21,12 +16,12 @@ UINT ScreenDpi() {
 }  // namespace
 
 UINT SystemDpi() {
-    static const auto getDpiForSystem = User32Function<UINT(WINAPI*)()>("GetDpiForSystem");
+    static const auto getDpiForSystem = SystemFunction<UINT(WINAPI*)()>(L"user32.dll", "GetDpiForSystem");
     return getDpiForSystem != nullptr ? getDpiForSystem() : ScreenDpi();
 }
 
 UINT DpiOfWindow(HWND window) {
-    static const auto getDpiForWindow = User32Function<UINT(WINAPI*)(HWND)>("GetDpiForWindow");
+    static const auto getDpiForWindow = SystemFunction<UINT(WINAPI*)(HWND)>(L"user32.dll", "GetDpiForWindow");
     const UINT dpi = getDpiForWindow != nullptr ? getDpiForWindow(window) : 0;
     return dpi != 0 ? dpi : SystemDpi();
 }

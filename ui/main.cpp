@@ -6,15 +6,14 @@
 
 #include "plist/program_directory.h"
 #include "ui/main_window.h"
+#include "ui/system_function.h"
 
 namespace {
 
-// DLLs that are loaded later come from the system folder only. Looked up at
-// run time: Windows 7 has the call only with an update installed.
+// DLLs that are loaded later come from the system folder only (Windows 7
+// has the call only with an update installed).
 void LoadDllsFromTheSystemFolderOnly() {
-    using SetDirectories = BOOL(WINAPI*)(DWORD);
-    const auto set = reinterpret_cast<SetDirectories>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+    const auto set = quorrith::SystemFunction<BOOL(WINAPI*)(DWORD)>(L"kernel32.dll", "SetDefaultDllDirectories");
     if (set != nullptr) set(LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
 

@@ -5,11 +5,13 @@
 #include <iterator>
 
 #include "listctl/listview_list.h"
+#include "reorder/move_selection.h"
 #include "ui/commands.h"
 #include "ui/dpi.h"
 #include "ui/gbk_text.h"
 #include "ui/handles.h"
 #include "ui/layout.h"
+#include "ui/populate_toggle_list.h"
 #include "ui/res/resource_ids.h"
 
 namespace quorrith {
@@ -20,7 +22,6 @@ struct WindowState {
     FontHandle scaledFont;  // only when the stock font does not fit the DPI
     HFONT font = nullptr;
     HWND focusToRestore = nullptr;
-    bool activatedOnce = false;
 };
 
 WindowState gState;
@@ -65,9 +66,8 @@ bool CreateControls(HWND window) {
     const UINT dpi = DpiOfWindow(window);
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
     for (const ControlLayout& layout : kControls) {
-        // Created hidden and shown together once all exist.
         HWND control = CreateWindowExW(
-            layout.exStyle, layout.className, WideFromGbk(layout.text).c_str(), layout.style & ~WS_VISIBLE,
+            layout.exStyle, layout.className, WideFromGbk(layout.text).c_str(), layout.style,
             ScaleForDpi(layout.left, dpi), ScaleForDpi(layout.top, dpi), ScaleForDpi(layout.width, dpi),
             ScaleForDpi(layout.height, dpi), window,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), instance, nullptr);
@@ -87,8 +87,8 @@ bool CreateControls(HWND window) {
 void OnCommand(HWND window, int id, int notification) {
     if (notification != BN_CLICKED) return;
     switch (id) {
-        case kIdMoveUp: OnMoveUpClicked(); break;
-        case kIdMoveDown: OnMoveDownClicked(); break;
+        case kIdMoveUp: MoveSelectionUp(); break;
+        case kIdMoveDown: MoveSelectionDown(); break;
         case kIdGenerate: GeneratePlist(Control(window, kIdRadioNotification)); break;
         default: break;
     }
@@ -111,10 +111,7 @@ void OnActivate(HWND window, bool active) {
         if (focus != nullptr && IsChild(window, focus)) gState.focusToRestore = focus;
         return;
     }
-    if (!gState.activatedOnce || gState.focusToRestore == nullptr) {
-        gState.activatedOnce = true;
-        gState.focusToRestore = Control(window, kIdGenerate);
-    }
+    if (gState.focusToRestore == nullptr) gState.focusToRestore = Control(window, kIdGenerate);
     SetFocus(gState.focusToRestore);
 }
 

@@ -1,14 +1,13 @@
 // Writes the document that a generation right after start-up produces (the
-// sixteen toggles in catalogue order, all ticked), built by the real builder
+// list filled by the window's own start-up code), built by the real builder
 // over the in-memory list. The floor program embeds these bytes.
 
 #include <fstream>
 #include <iostream>
 
-#include "bench/host/rows_for_bench.h"
-#include "catalogue/toggle_catalogue.h"
 #include "listctl/memory_list.h"
 #include "plist/plist_document_builder.h"
+#include "ui/populate_toggle_list.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -16,7 +15,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     quorrith::ResetMemoryList();
-    quorrith::LoadMemoryList(quorrith::CatalogueRows(quorrith::kToggleCount, false));
+    quorrith::PopulateToggleList();
     const std::string document = quorrith::BuildPlistDocument();
     std::ofstream out(argv[1], std::ios::binary);
     out.write(document.data(), static_cast<std::streamsize>(document.size()));

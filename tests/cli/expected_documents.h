@@ -12,9 +12,7 @@
 #include "plist/plist_document_builder.h"
 #include "tests/logic/expected_toggles.h"
 
-#ifdef _WIN32
-#include "ui/commands.h"
-#endif
+#include "ui/populate_toggle_list.h"
 
 namespace quorrith::test {
 
@@ -36,19 +34,11 @@ inline std::string BuilderDocument(const ListRows& rows) {
     return document;
 }
 
-// The document of the window right after start-up. On Windows the window's
-// own start-up code fills the list; elsewhere the same steps are taken here.
+// The document of the window right after start-up, the list filled by the
+// window's own start-up code.
 inline std::string WindowStartUpDocument() {
     ResetMemoryList();
-#ifdef _WIN32
     PopulateToggleList();
-#else
-    for (const ExpectedToggle& toggle : ExpectedToggles()) {
-        const int row = AppendRow();
-        SetRowText(row, 0, toggle.label);
-        SetRowStateImage(row, 1);
-    }
-#endif
     std::string document = BuildPlistDocument();
     ResetMemoryList();
     return document;

@@ -13,8 +13,8 @@
 
 namespace quorrith::e2e {
 
-inline const std::wstring kNotificationFile = L"WeeWindowListSetting.plist";
-inline const std::wstring kTapBatteryFile = L"PanelWindowListSetting.plist";
+using test::kNotificationFile;
+using test::kTapBatteryFile;
 
 // GBK texts the window shows.
 inline const std::string kInfoCaption = "\xD0\xC5\xCF\xA2";  // 信息

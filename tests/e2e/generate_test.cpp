@@ -87,22 +87,19 @@ protected:
 // A program path past 260 characters cannot be started at all (CreateProcess
 // refuses it), so long paths are covered by the writer's own tests.
 TEST_F(GenerateElsewhere, FoldersWithAwkwardNames) {
-    const struct {
+    struct Case {
         const char* what;
-        std::wstring suffix;
-    } cases[] = {
-        {"GBK character whose second byte is a backslash", L"\\\x4E57"},  // 乗, GBK 81 5C
-        {"characters outside GBK", L"\\\xD55C-\xD83D\xDE00"},              // 한 and an emoji
-        {"nested folders", L"\\" + std::wstring(60, L'a') + L"\\" + std::wstring(60, L'b')},
+        std::vector<std::wstring> folders;  // one inside the other
     };
-    for (const auto& c : cases) {
+    std::vector<Case> cases;
+    for (const auto& awkward : test::kAwkwardFolderNames) cases.push_back({awkward.what, {awkward.name}});
+    cases.push_back({"nested folders", {std::wstring(60, L'a'), std::wstring(60, L'b')}});
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         std::wstring folder = folder_.path();
-        for (size_t at = 1; at != std::wstring::npos;) {
-            const size_t next = c.suffix.find(L'\\', at);
-            folder = folder_.path() + c.suffix.substr(0, next);
+        for (const std::wstring& name : c.folders) {
+            folder += L"\\" + name;
             ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + folder).c_str(), nullptr));
-            at = next == std::wstring::npos ? next : next + 1;
         }
         StartIn(folder);
         GenerateExpecting(kSuccessText);

@@ -13,51 +13,46 @@ namespace quorrith {
 namespace {
 
 using test::FolderEntries;
+using test::kNotificationFile;
 using test::ReadBytes;
 using test::TestFolder;
 
-const std::wstring kFileName = L"WeeWindowListSetting.plist";
 const std::string kDocument = "<?xml version=\"1.0\"?>\n<plist/>\n";
 
 TEST(WriteBytesToFile, CreatesTheFileWithExactlyTheBytes) {
     TestFolder folder;
-    ASSERT_TRUE(WriteBytesToFile(folder / kFileName, kDocument));
-    EXPECT_EQ(ReadBytes(folder / kFileName), kDocument);
-    EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::wstring>{kFileName}) << "no temporary file left";
+    ASSERT_TRUE(WriteBytesToFile(folder / kNotificationFile, kDocument));
+    EXPECT_EQ(ReadBytes(folder / kNotificationFile), kDocument);
+    EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::wstring>{kNotificationFile}) << "no temporary file left";
 }
 
 TEST(WriteBytesToFile, ReplacesALongerFileEntirely) {
     TestFolder folder;
-    ASSERT_TRUE(test::WriteBytes(folder / kFileName, std::string(10000, 'x')));
-    ASSERT_TRUE(WriteBytesToFile(folder / kFileName, kDocument));
-    EXPECT_EQ(ReadBytes(folder / kFileName), kDocument);
-    ASSERT_TRUE(WriteBytesToFile(folder / kFileName, kDocument)) << "a second write of the same file";
-    EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::wstring>{kFileName});
+    ASSERT_TRUE(test::WriteBytes(folder / kNotificationFile, std::string(10000, 'x')));
+    ASSERT_TRUE(WriteBytesToFile(folder / kNotificationFile, kDocument));
+    EXPECT_EQ(ReadBytes(folder / kNotificationFile), kDocument);
+    ASSERT_TRUE(WriteBytesToFile(folder / kNotificationFile, kDocument)) << "a second write of the same file";
+    EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::wstring>{kNotificationFile});
 }
 
 TEST(WriteBytesToFile, EmptyBlockGivesAnEmptyFile) {
     TestFolder folder;
-    ASSERT_TRUE(WriteBytesToFile(folder / kFileName, ""));
-    EXPECT_EQ(ReadBytes(folder / kFileName), "");
+    ASSERT_TRUE(WriteBytesToFile(folder / kNotificationFile, ""));
+    EXPECT_EQ(ReadBytes(folder / kNotificationFile), "");
 }
 
 TEST(WriteBytesToFile, EmptyPathIsRefused) { EXPECT_FALSE(WriteBytesToFile(L"", kDocument)); }
 
 TEST(WriteBytesToFile, FoldersWithAwkwardNames) {
-    const struct {
-        const char* what;
-        std::wstring suffix;
-    } cases[] = {
-        {"GBK character whose second byte is a backslash", L"\x4E57"},  // 乗, GBK 81 5C
-        {"characters outside GBK", L"-\xD55C-\xD83D\xDE00"},             // 한 and an emoji
-        {"spaces and a dot", L" my tools.v1"},
-    };
+    std::vector<test::AwkwardFolderName> cases(std::begin(test::kAwkwardFolderNames),
+                                               std::end(test::kAwkwardFolderNames));
+    cases.push_back({"spaces and a dot", L" my tools.v1"});
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        TestFolder folder(c.suffix);
-        ASSERT_TRUE(WriteBytesToFile(folder / kFileName, kDocument));
-        EXPECT_EQ(ReadBytes(folder / kFileName), kDocument);
-        EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::wstring>{kFileName});
+        TestFolder folder(c.name);
+        ASSERT_TRUE(WriteBytesToFile(folder / kNotificationFile, kDocument));
+        EXPECT_EQ(ReadBytes(folder / kNotificationFile), kDocument);
+        EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::wstring>{kNotificationFile});
     }
 }
 
@@ -68,19 +63,19 @@ TEST(WriteBytesToFile, PathsLongerThanTheOldLimit) {
         deep += L"\\" + std::wstring(60, L'd');
         ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + deep).c_str(), nullptr));
     }
-    ASSERT_TRUE(WriteBytesToFile(deep + L"\\" + kFileName, kDocument));
-    EXPECT_EQ(ReadBytes(deep + L"\\" + kFileName), kDocument);
-    EXPECT_EQ(FolderEntries(deep), std::vector<std::wstring>{kFileName});
+    ASSERT_TRUE(WriteBytesToFile(deep + L"\\" + kNotificationFile, kDocument));
+    EXPECT_EQ(ReadBytes(deep + L"\\" + kNotificationFile), kDocument);
+    EXPECT_EQ(FolderEntries(deep), std::vector<std::wstring>{kNotificationFile});
 }
 
 TEST(WriteBytesToFile, RootOfADrive) {
     // The test script maps a spare drive letter to an empty folder.
     const std::wstring drive = test::EnvironmentValue(L"QUORRITH_TEST_DRIVE");
     if (drive.empty()) GTEST_SKIP() << "QUORRITH_TEST_DRIVE names no spare drive";
-    const std::wstring path = drive + L"\\" + kFileName;
+    const std::wstring path = drive + L"\\" + kNotificationFile;
     ASSERT_TRUE(WriteBytesToFile(path, kDocument));
     EXPECT_EQ(ReadBytes(path), kDocument);
-    EXPECT_EQ(FolderEntries(drive), std::vector<std::wstring>{kFileName});
+    EXPECT_EQ(FolderEntries(drive), std::vector<std::wstring>{kNotificationFile});
     DeleteFileW(path.c_str());
 }
 

@@ -7,6 +7,20 @@
 
 namespace quorrith::test {
 
+// The two settings files, as the program names them.
+inline const std::wstring kNotificationFile = L"WeeWindowListSetting.plist";
+inline const std::wstring kTapBatteryFile = L"PanelWindowListSetting.plist";
+
+// Folder names that defeat byte-string path handling.
+struct AwkwardFolderName {
+    const char* what;
+    std::wstring name;
+};
+inline const AwkwardFolderName kAwkwardFolderNames[] = {
+    {"GBK character whose second byte is a backslash", L"\x4E57"},  // 乗, GBK 81 5C
+    {"characters outside GBK", L"\xD55C-\xD83D\xDE00"},            // 한 and an emoji
+};
+
 // A fresh folder under %TEMP% (or QUORRITH_TEST_TMP), removed with all it
 // holds when the object goes.
 class TestFolder {

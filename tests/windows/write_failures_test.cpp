@@ -15,10 +15,10 @@ namespace quorrith {
 namespace {
 
 using test::FolderEntries;
+using test::kNotificationFile;
 using test::ReadBytes;
 using test::TestFolder;
 
-const std::wstring kFileName = L"WeeWindowListSetting.plist";
 const std::string kEarlier = "earlier settings, longer than nothing\n";
 const std::string kDocument(3716, 'n');
 
@@ -56,7 +56,7 @@ TEST(WriteBytesToFileFailures, LeaveTheEarlierFileAndTheFolderAlone) {
     for (const FailureCase& c : kCases) {
         SCOPED_TRACE(c.what);
         TestFolder folder;
-        const std::wstring target = folder / kFileName;
+        const std::wstring target = folder / kNotificationFile;
         if (c.earlierFile) {
             ASSERT_TRUE(test::WriteBytes(target, kEarlier));
         }
@@ -74,7 +74,7 @@ TEST(WriteBytesToFileFailures, LeaveTheEarlierFileAndTheFolderAlone) {
 
 TEST(WriteBytesToFileFailures, MissingFolder) {
     TestFolder folder;
-    EXPECT_FALSE(WriteBytesToFile(folder / L"absent\\" + kFileName, kDocument));
+    EXPECT_FALSE(WriteBytesToFile(folder / L"absent\\" + kNotificationFile, kDocument));
     EXPECT_TRUE(FolderEntries(folder.path()).empty());
 }
 
@@ -83,7 +83,7 @@ TEST(WriteBytesToFileFailures, MissingFolder) {
 void ExpectRefusedIn(const wchar_t* variable, const char* why) {
     const std::wstring folder = test::EnvironmentValue(variable);
     if (folder.empty()) GTEST_SKIP() << why;
-    const std::wstring target = folder + L"\\" + kFileName;
+    const std::wstring target = folder + L"\\" + kNotificationFile;
     const std::optional<std::string> earlier = ReadBytes(target);
     ASSERT_TRUE(earlier.has_value()) << "the script leaves an earlier file there";
     const std::vector<std::wstring> before = FolderEntries(folder);
